@@ -1,1 +1,0 @@
-// Placeholder: filled in by its owner.
