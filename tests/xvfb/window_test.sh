@@ -1,0 +1,92 @@
+#!/bin/sh
+# Runs the window probe under Xvfb (1366x768, no window manager), checks the window's
+# caption, client size, centred position and shown pixels with xwininfo and xwd, then
+# types keys with xdotool and checks the messages the probe fetched.
+# Usage: window_test.sh PROBE
+set -u
+probe=$1
+
+if ! command -v xvfb-run >/dev/null 2>&1; then
+    echo "SKIP: xvfb-run is not installed"
+    exit 0
+fi
+
+if [ "${QUORVAX_IN_XVFB:-}" != 1 ]; then
+    QUORVAX_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1366x768x24" sh "$0" "$probe"
+fi
+
+for tool in xdotool xwininfo xwd convert; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is missing"; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+SDL_AUDIODRIVER=dummy "$probe" >"$work/out" 2>"$work/err" &
+pid=$!
+
+wait_for() {  # wait_for PATTERN: up to 10 s for a line of the probe's output
+    i=0
+    while ! grep -q "$1" "$work/out"; do
+        i=$((i + 1))
+        [ $i -gt 100 ] && return 1
+        sleep 0.1
+    done
+}
+
+wait_for '^ready' || { fail "the probe did not start"; cat "$work/err"; exit 1; }
+grep -q '^ready 384 384$' "$work/out" || fail "client size in the program: $(head -1 "$work/out")"
+
+wid=$(xdotool search --sync --name '^Display unit default title$' | head -1)
+[ -n "$wid" ] || { fail "no window with the default caption"; exit 1; }
+
+xwininfo -id "$wid" >"$work/info"
+grep -q 'Width: 384$' "$work/info" || fail "client width: $(grep Width "$work/info")"
+grep -q 'Height: 384$' "$work/info" || fail "client height: $(grep Height "$work/info")"
+grep -q 'Absolute upper-left X:  491$' "$work/info" || fail "x: $(grep 'upper-left X' "$work/info")"
+grep -q 'Absolute upper-left Y:  192$' "$work/info" || fail "y: $(grep 'upper-left Y' "$work/info")"
+
+# The back buffer (red) must reach the window within a few refreshes.
+sleep 0.3
+xwd -silent -id "$wid" >"$work/shot.xwd"
+colour=$(convert "$work/shot.xwd" -format '%[pixel:p{200,200}]' info: 2>/dev/null)
+case "$colour" in
+    "srgb(255,0,0)" | red) ;;
+    *) fail "window pixel (200,200) is $colour, expected red" ;;
+esac
+
+xdotool windowfocus --sync "$wid"
+# xdotool releases a chord's modifier first: Shift goes up before A.
+xdotool key --delay 50 space Left shift+a Escape
+wait_for '^KEYUP 27 ' || fail "the probe saw no Escape key-up"
+
+expected='KEYDOWN 32 0x00390001
+CHAR 32 0x00390001
+KEYUP 32 0xC0390001
+KEYDOWN 37 0x004B0001
+KEYUP 37 0xC04B0001
+KEYDOWN 16 0x002A0001
+KEYDOWN 65 0x001E0001
+CHAR 65 0x001E0001
+KEYUP 16 0xC02A0001
+KEYUP 65 0xC01E0001
+KEYDOWN 27 0x00010001
+CHAR 27 0x00010001
+KEYUP 27 0xC0010001'
+got=$(grep -v '^ready' "$work/out")
+if [ "$got" != "$expected" ]; then
+    fail "key messages differ"
+    echo "--- expected"; echo "$expected"; echo "--- got"; echo "$got"
+fi
+
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || fail "probe exit status $status"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures failure(s)"
+    exit 1
+fi
+echo "PASS: window caption, size, position, pixels and key messages"
