@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/surface.h"
@@ -59,22 +60,46 @@ void row_same_size(const Colour* source, Colour* dest, i64 count, Colour key) {
     }
 }
 
+// Four colours in one vector register (GCC and Clang vector extension), so that the
+// doubling blit runs four source pixels at a time at any optimisation level.
+using Colour4 = Colour __attribute__((vector_size(16)));
+
+Colour4 load4(const Colour* from) {
+    Colour4 value;
+    std::memcpy(&value, from, sizeof value);
+    return value;
+}
+
+void store4(Colour* to, Colour4 value) { std::memcpy(to, &value, sizeof value); }
+
 // A run that shows every source pixel twice. source is the source pixel of dest[0];
 // second_half says dest[0] is the right half of its pair.
 void row_double(const Colour* source, Colour* dest, i64 count, bool second_half, Colour key) {
-    i64 k = 0;
     if (second_half && count > 0) {
-        if (*source != key) dest[0] = *source;
+        if (*source != key) *dest = *source;
         ++source;
-        k = 1;
+        ++dest;
+        --count;
     }
-    for (; k + 1 < count; k += 2, ++source) {
-        const Colour c = *source;
-        const bool keep = c == key;
-        dest[k] = keep ? dest[k] : c;
-        dest[k + 1] = keep ? dest[k + 1] : c;
+    const i64 pairs = count / 2;
+    const Colour4 keys = {key, key, key, key};
+    i64 p = 0;
+    for (; p + 4 <= pairs; p += 4) {
+        const Colour4 four = load4(source + p);
+        const Colour4 low = __builtin_shufflevector(four, four, 0, 0, 1, 1);
+        const Colour4 high = __builtin_shufflevector(four, four, 2, 2, 3, 3);
+        // Lanes equal to the key are all ones in the mask and keep the destination.
+        const Colour4 keep_low = reinterpret_cast<Colour4>(low == keys);
+        const Colour4 keep_high = reinterpret_cast<Colour4>(high == keys);
+        store4(dest + 2 * p, (load4(dest + 2 * p) & keep_low) | (low & ~keep_low));
+        store4(dest + 2 * p + 4, (load4(dest + 2 * p + 4) & keep_high) | (high & ~keep_high));
     }
-    if (k < count && *source != key) dest[k] = *source;
+    for (; p < pairs; ++p) {
+        if (source[p] == key) continue;
+        dest[2 * p] = source[p];
+        dest[2 * p + 1] = source[p];
+    }
+    if (count % 2 != 0 && source[pairs] != key) dest[2 * pairs] = source[pairs];
 }
 
 void row_mapped(const Colour* source, Colour* dest, const std::vector<i64>& columns, Colour key) {

@@ -174,6 +174,7 @@ TEST(KeyedBlit, MatchesTheReferenceWithClippingAndScaling) {
         {-2, -3, 6, 6, 1, 1, 6, 6},          // source rectangle starts outside the source
         {6, 5, 8, 8, 0, 0, 8, 8},            // source rectangle runs past the source
         {0, 0, 10, 9, 0, 0, 20, 18},         // exact double
+        {0, 1, 10, 8, -1, 0, 20, 16},        // double, starting on the right half of a pair
         {1, 2, 7, 5, -3, -1, 14, 10},        // double, odd negative start
         {1, 2, 7, 5, 9, 11, 14, 10},         // double, clipped at right and bottom
         {-1, 0, 5, 5, 2, 2, 10, 10},         // double, source starts outside
