@@ -27,6 +27,7 @@ std::vector<std::uint32_t> ranges;
 std::uint32_t next_column = 0;
 std::vector<std::string> commands;
 std::vector<std::uint32_t> handles;
+std::vector<std::string> start_up;
 
 std::uint32_t draw(std::uint32_t range) {
     ranges.push_back(range);
@@ -63,7 +64,9 @@ public:
         char folder[] = "/tmp/quorvax_sim_XXXXXX";
         ASSERT_NE(mkdtemp(folder), nullptr);
         ASSERT_EQ(chdir(folder), 0);
+        platform::sound::set_command_observer([](const std::string& c) { start_up.push_back(c); });
         game::INITAUDIO();
+        platform::sound::set_command_observer({});
         handles = {game::WAVINVADER[1], game::WAVINVADER[2], game::WAVINVADER[3],
                    game::WAVINVADER[4], game::WAVFIRE,       game::WAVHIT,
                    game::WAVLOSE,       game::WAVUFO,        game::WAVUFOHIT,
@@ -100,6 +103,8 @@ const std::vector<std::string>& sound_commands() { return commands; }
 void clear_sounds() { commands.clear(); }
 
 const std::vector<std::uint32_t>& first_handles() { return handles; }
+
+const std::vector<std::string>& start_up_commands() { return start_up; }
 
 void message(std::uint32_t code, std::uint32_t key) {
     display::detail::MS = display::MSG{};

@@ -27,8 +27,9 @@ std::vector<std::string> sounds();
 const std::vector<std::string>& sound_commands();
 void clear_sounds();
 
-// The handles INITAUDIO gave at the first start-up of the test program.
+// The handles INITAUDIO gave at the test program's start-up, and the commands it sent.
 const std::vector<std::uint32_t>& first_handles();
+const std::vector<std::string>& start_up_commands();
 
 // Sets the current message of the display unit.
 void message(std::uint32_t code, std::uint32_t key);
