@@ -63,11 +63,12 @@ Tone read_tone(std::istringstream& words, const std::string& source, int line) {
     return tone;
 }
 
-double envelope(const Tone& tone, double t) {
+// The level at t seconds into the tone, left seconds before its last sample: rising
+// from 0 at the first sample and falling to 0 at the last.
+double envelope(const Tone& tone, double t, double left) {
     double level = 1;
     if (t < tone.attack) level = t / tone.attack;
     else if (tone.decay > 0) level = std::exp(-(t - tone.attack) / tone.decay);
-    double left = tone.length - t;
     if (left < tone.release) level *= left / tone.release;
     return level;
 }
@@ -80,13 +81,21 @@ double pitch(const Tone& tone, double t) {
 }
 
 // Adds one voice into the mix, sample by sample.
+std::size_t first_sample(const Tone& tone) {
+    return static_cast<std::size_t>(std::lround(tone.start * RATE));
+}
+
+std::size_t sample_count(const Tone& tone) {
+    return static_cast<std::size_t>(std::lround(tone.length * RATE));
+}
+
 void add_tone(const Tone& tone, std::vector<double>& mix) {
-    std::size_t first = static_cast<std::size_t>(std::lround(tone.start * RATE));
-    std::size_t count = static_cast<std::size_t>(std::lround(tone.length * RATE));
+    const std::size_t first = first_sample(tone);
+    const std::size_t count = sample_count(tone);
     double phase = 0;
     std::uint32_t noise = tone.seed ? tone.seed : 1;
     double level = 0;
-    for (std::size_t i = 0; i < count && first + i < mix.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         double t = static_cast<double>(i) / RATE;
         double v = 0;
         switch (tone.wave) {
@@ -96,7 +105,7 @@ void add_tone(const Tone& tone, std::vector<double>& mix) {
             case Wave::SAW: v = 2 * phase - 1; break;
             case Wave::NOISE: v = level; break;
         }
-        mix[first + i] += tone.volume * envelope(tone, t) * v;
+        mix[first + i] += tone.volume * envelope(tone, t, static_cast<double>(count - 1 - i) / RATE) * v;
         phase += pitch(tone, t) / RATE;
         if (phase >= 1) {
             phase -= std::floor(phase);
@@ -136,9 +145,9 @@ std::vector<Sound> parse(std::istream& in, const std::string& source_name) {
 }
 
 std::vector<std::int16_t> render(const Sound& sound, const std::string& source_name) {
-    double end = 0;
-    for (const Tone& tone : sound.tones) end = std::max(end, tone.start + tone.length);
-    std::vector<double> mix(static_cast<std::size_t>(std::lround(end * RATE)), 0.0);
+    std::size_t end = 0;
+    for (const Tone& tone : sound.tones) end = std::max(end, first_sample(tone) + sample_count(tone));
+    std::vector<double> mix(end, 0.0);
     for (const Tone& tone : sound.tones) add_tone(tone, mix);
     std::vector<std::int16_t> samples;
     samples.reserve(mix.size());
