@@ -2,7 +2,7 @@
 // same duration and level; anything unreadable becomes no samples at all.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <ostream>
 
 #include "platform/wav_decode.h"
 #include "wav_writer.h"
@@ -18,6 +18,11 @@ struct FormatCase {
     std::int16_t expected;        // the same level in 16 bits
     std::uint64_t expected_frames;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.format.rate << " Hz, " << c.format.channels << " channel(s), " << c.format.bits
+         << " bits, " << c.frames << " frames";
+}
 
 class WavFormats : public ::testing::TestWithParam<FormatCase> {};
 
