@@ -72,7 +72,7 @@ void read_pixels(Reader& r, Cell& cell) {
 
 Sheet parse(std::istream& in, const std::string& source_name) {
     Sheet sheet;
-    Reader r{in, source_name};
+    Reader r{in, source_name, 0, {}};
     while (r.next()) read_pixels(r, read_header(r, sheet));
     for (int row = 0; row < ROWS; ++row)
         for (int column = 0; column < COLUMNS; ++column)
