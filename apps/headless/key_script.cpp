@@ -33,7 +33,12 @@ std::vector<std::string_view> words_of(std::string_view line) {
     return words;
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text) {
+    std::string result(1, '"');
+    result.append(text);
+    result += '"';
+    return result;
+}
 
 // Fills event from the words of one line; returns the problem or an empty text.
 std::string parse_line(const std::vector<std::string_view>& words, ScriptEvent& event) {
