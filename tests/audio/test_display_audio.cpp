@@ -160,6 +160,17 @@ TEST_F(DisplayAudio, EndEqualsLengthAcrossTheClockWrap) {
     }
 }
 
+TEST_F(DisplayAudio, ClockSetBackMovesNoSoundOn) {
+    const std::uint32_t h = LOADAUDIO("audio\\tone.wav");
+    SETAUDIOPOS(h, 0);
+    advance(50);
+    EXPECT_EQ(GETAUDIOPOS(h), 50u);
+    platform::headless::set_virtual_now(100);
+    EXPECT_EQ(GETAUDIOPOS(h), 50u);
+    advance(20);
+    EXPECT_EQ(GETAUDIOPOS(h), 70u);
+}
+
 TEST_F(DisplayAudio, RepliesAreReadDigitByDigitWithoutChecks) {
     struct Case {
         const char* reply;
