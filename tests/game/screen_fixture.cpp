@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -14,10 +15,12 @@
 #include "game/flow/flow.h"
 #include "game/screen/sprites.h"
 #include "game/sim/state.h"
+#include "platform/headless/headless.h"
 
 namespace screen_test {
 
 namespace fs = std::filesystem;
+using display::PBITMAP;
 
 display::COLOR marker(int row, int column) {
     return 0x400000u | static_cast<display::COLOR>(row) << 12 | static_cast<display::COLOR>(column) << 4;
@@ -69,8 +72,47 @@ display::COLOR sheet_pixel(int x, int y) {
 
 display::COLOR black(int, int) { return 0; }
 
-// Runs INITIMAGE with the working directory at folder.
-void init_image_in(const fs::path& folder) {
+// Every sprite table INITIMAGE fills, kept so that a sheet is cut only once per
+// process however often the fixtures switch between sheets.
+struct Sheet {
+    PBITMAP main, ori, cells[9][17], ship[3], shipx[3][3], ufo1[3], ufo1x[3], ufo2[4], ufo2x[4],
+        wallr[5][5], wallt1[3][3], wallt2[3][3], wallt, bullet[4][5], invader[6][3], invaderx,
+        chars[96], blank;
+};
+
+template <typename T>
+void copy_table(T& to, const T& from) {
+    std::memcpy(&to, &from, sizeof(T));
+}
+
+Sheet save_sheet() {
+    using namespace game;
+    Sheet s{};
+    s.main = BMPMAIN, s.ori = BMPORI, s.wallt = BMPWALLT, s.invaderx = BMPINVADERX, s.blank = BMPBLANK;
+    copy_table(s.cells, BMP), copy_table(s.ship, BMPSHIP), copy_table(s.shipx, BMPSHIPX);
+    copy_table(s.ufo1, BMPUFO1), copy_table(s.ufo1x, BMPUFO1X), copy_table(s.ufo2, BMPUFO2);
+    copy_table(s.ufo2x, BMPUFO2X), copy_table(s.wallr, BMPWALLR), copy_table(s.wallt1, BMPWALLT1);
+    copy_table(s.wallt2, BMPWALLT2), copy_table(s.bullet, BMPBULLET);
+    copy_table(s.invader, BMPINVADER), copy_table(s.chars, BMPCHAR);
+    return s;
+}
+
+void restore_sheet(const Sheet& s) {
+    using namespace game;
+    BMPMAIN = s.main, BMPORI = s.ori, BMPWALLT = s.wallt, BMPINVADERX = s.invaderx, BMPBLANK = s.blank;
+    copy_table(BMP, s.cells), copy_table(BMPSHIP, s.ship), copy_table(BMPSHIPX, s.shipx);
+    copy_table(BMPUFO1, s.ufo1), copy_table(BMPUFO1X, s.ufo1x), copy_table(BMPUFO2, s.ufo2);
+    copy_table(BMPUFO2X, s.ufo2x), copy_table(BMPWALLR, s.wallr), copy_table(BMPWALLT1, s.wallt1);
+    copy_table(BMPWALLT2, s.wallt2), copy_table(BMPBULLET, s.bullet);
+    copy_table(BMPINVADER, s.invader), copy_table(BMPCHAR, s.chars);
+}
+
+// Runs INITIMAGE with the working directory at folder, once; later calls bring the
+// same sheet back.
+void use_sheet(const fs::path& folder) {
+    static std::map<std::string, Sheet> cut;
+    const auto found = cut.find(folder.string());
+    if (found != cut.end()) return restore_sheet(found->second);
     const fs::path back = fs::current_path();
     fs::current_path(folder);
     try {
@@ -80,6 +122,7 @@ void init_image_in(const fs::path& folder) {
         throw;
     }
     fs::current_path(back);
+    cut[folder.string()] = save_sheet();
 }
 
 }  // namespace
@@ -92,16 +135,18 @@ void load_test_sheet() {
         fs::create_directory(folder / "image");
         write_bmp((folder / "image" / "blank.bmp").string(), 192, 192, black);
         write_bmp((folder / "image" / "quorvax.bmp").string(), 128, 64, sheet_pixel);
+        use_sheet(folder);
+        fs::remove_all(folder);  // cut and kept in memory from now on
+        return;
     }
-    init_image_in(folder);
+    use_sheet(folder);
 }
 
-void load_real_art() { game::INITIMAGE(); }
+void load_real_art() { use_sheet(fs::current_path()); }
 
 void open_window() {
-    static bool open = false;
-    if (!open) display::CREATEWIN(game::W, game::H);
-    open = true;
+    // Other fixtures of this program may have reset the headless desktop since.
+    if (platform::headless::window_pixels() == nullptr) display::CREATEWIN(game::W, game::H);
 }
 
 display::COLOR frame_pixel(int x, int y) {

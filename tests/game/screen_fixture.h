@@ -28,7 +28,7 @@ void write_bmp(const std::string& path, int width, int height,
 void load_test_sheet();
 // Cuts the real art of the build folder (image/ in the working directory).
 void load_real_art();
-// Opens the one headless window of this process the first time it is called.
+// Opens the headless window unless one is open.
 void open_window();
 
 // The logical frame.
