@@ -164,14 +164,19 @@ struct TouchCase {
 TEST_F(Shields, InvadersWipeOutThePiecesTheyTouch) {
     const TouchCase cases[] = {{0, 0, true},   {7, 7, true},  {-7, -7, true}, {7, -7, true},
                                {8, 0, false},  {-8, 0, false}, {0, 8, false}, {0, -8, false}};
-    for (const TouchCase& c : cases) {
-        SetUp();
-        ACTOR& piece = WALL[2][2][3];
-        piece.state = 77;  // damage does not matter
-        INVADER[6][5].x = piece.x + c.dx;
-        INVADER[6][5].y = piece.y + c.dy;
-        NEXTFRAME();
-        EXPECT_EQ(piece.state == 0, c.removed) << c.dx << "," << c.dy;
+    // Also with the target as the only live piece, where the outer bounds of the live
+    // pieces are the target's own.
+    for (const bool alone : {false, true}) {
+        for (const TouchCase& c : cases) {
+            SetUp();
+            if (alone) sim_test::clear_shields();
+            ACTOR& piece = WALL[2][2][3];
+            piece.state = 77;  // damage does not matter
+            INVADER[6][5].x = piece.x + c.dx;
+            INVADER[6][5].y = piece.y + c.dy;
+            NEXTFRAME();
+            EXPECT_EQ(piece.state == 0, c.removed) << c.dx << "," << c.dy << (alone ? " alone" : "");
+        }
     }
 }
 
