@@ -7,13 +7,14 @@
 set -euo pipefail
 
 if [ "${1:-}" != "--inside" ]; then
+  script=$(readlink -f "$0")
   game=$(readlink -f "$1")
   build=$(readlink -f "$2")
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   cp -r "$build/image" "$build/audio" "$work/"
   cd "$work"
-  xvfb-run -a -s "-screen 0 1024x768x24" bash "$(readlink -f "$0")" --inside "$game"
+  xvfb-run -a -s "-screen 0 1024x768x24" bash "$script" --inside "$game"
   test -f "$work/quorvax_score.dat" || { echo "FAIL: no score file was written"; exit 1; }
   echo "PASS: the game ran, played and quit in a real window"
   exit 0
