@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <sstream>
 
 #include "display/display.h"
@@ -61,9 +62,11 @@ std::string sound_name(std::uint32_t handle) {
 class SoundEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        char folder[] = "/tmp/quorvax_sim_XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        ASSERT_EQ(chdir(folder), 0);
+        home = std::filesystem::current_path();
+        char name[] = "/tmp/quorvax_sim_XXXXXX";
+        ASSERT_NE(mkdtemp(name), nullptr);
+        folder = name;
+        std::filesystem::current_path(folder);
         platform::sound::set_command_observer([](const std::string& c) { start_up.push_back(c); });
         game::INITAUDIO();
         platform::sound::set_command_observer({});
@@ -72,6 +75,14 @@ public:
                    game::WAVLOSE,       game::WAVUFO,        game::WAVUFOHIT,
                    game::WAVLIFEUP};
     }
+
+    void TearDown() override {
+        std::filesystem::current_path(home);
+        std::filesystem::remove_all(folder);
+    }
+
+private:
+    std::filesystem::path home, folder;
 };
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new SoundEnvironment);
