@@ -1,6 +1,7 @@
 // A small program on the desktop backend for the real-window test: it opens the
 // window, fills the back buffer with a known colour and prints every key message it
-// fetches, one a line ("KEYDOWN 32 0x00390001"), until a key-up of Escape.
+// fetches ("KEYDOWN 32 0x00390001") and every new client size ("size 500 300"), one
+// a line. It runs until the window's close button ends it.
 #include <cstdio>
 
 #include "display/display.h"
@@ -8,7 +9,6 @@
 namespace {
 
 constexpr display::COLOR BACKGROUND = 0x0000FF;  // red in 0x00BBGGRR
-constexpr std::uint32_t ESCAPE = 27;
 
 const char* name_of(std::uint32_t message) {
     switch (message) {
@@ -26,17 +26,25 @@ const char* name_of(std::uint32_t message) {
 }  // namespace
 
 int main() {
+    using display::detail::H;
+    using display::detail::W;
     display::CREATEWIN(384, 384, BACKGROUND);
     display::FRESHWIN();
-    std::printf("ready %d %d\n", display::detail::W, display::detail::H);
+    std::printf("ready %d %d\n", W, H);
     std::fflush(stdout);
+    std::int32_t shown_w = W, shown_h = H;
     for (;;) {
         display::NEXTMSG();
+        if (W != shown_w || H != shown_h) {
+            shown_w = W;
+            shown_h = H;
+            std::printf("size %d %d\n", W, H);
+            std::fflush(stdout);
+        }
         const display::MSG& ms = display::detail::MS;
         const char* name = name_of(ms.message);
         if (name == nullptr) continue;
         std::printf("%s %u 0x%08X\n", name, ms.wParam, static_cast<unsigned>(ms.lParam));
         std::fflush(stdout);
-        if (ms.message == platform::WM_KEYUP && ms.wParam == ESCAPE) return 0;
     }
 }

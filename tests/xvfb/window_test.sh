@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the window probe under Xvfb (1366x768, no window manager), checks the window's
-# caption, client size, centred position and shown pixels with xwininfo and xwd, then
-# types keys with xdotool and checks the messages the probe fetched.
+# caption, client size, centred position and shown pixels with xwininfo and xwd,
+# types keys with xdotool and checks the messages the probe fetched, resizes the
+# window and closes it as a close button does.
 # Usage: window_test.sh PROBE
 set -u
 probe=$1
@@ -15,7 +16,7 @@ if [ "${QUORVAX_IN_XVFB:-}" != 1 ]; then
     QUORVAX_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1366x768x24" sh "$0" "$probe"
 fi
 
-for tool in xdotool xwininfo xwd convert; do
+for tool in xdotool xwininfo xwd convert python3; do
     command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is missing"; exit 1; }
 done
 
@@ -81,18 +82,31 @@ KEYUP 65 0xC01E0001
 KEYDOWN 27 0x00010001
 CHAR 27 0x00010001
 KEYUP 27 0xC0010001'
-got=$(grep -v '^ready' "$work/out")
+got=$(grep -v '^ready\|^size' "$work/out")
 if [ "$got" != "$expected" ]; then
     fail "key messages differ"
     echo "--- expected"; echo "$expected"; echo "--- got"; echo "$got"
 fi
 
+# Dragging the frame to 500 x 300: the program sees the new client size.
+xdotool windowsize "$wid" 500 300
+wait_for '^size 500 300$' || fail "the probe saw no size change to 500 x 300"
+
+# The close button ends the program at once with status 0 (the probe has no other
+# way out: without the close it runs until it is killed after 30 s).
+python3 "$here/close_window.py" "$wid" || fail "could not send the close request"
+i=0
+while kill -0 "$pid" 2>/dev/null && [ $i -lt 300 ]; do
+    i=$((i + 1))
+    sleep 0.1
+done
+kill "$pid" 2>/dev/null
 wait "$pid"
 status=$?
-[ "$status" -eq 0 ] || { fail "probe exit status $status"; head -60 "$work/err"; }
+[ "$status" -eq 0 ] || { fail "probe exit status $status after the close request"; head -60 "$work/err"; }
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures failure(s)"
     exit 1
 fi
-echo "PASS: window caption, size, position, pixels and key messages"
+echo "PASS: window caption, size, position, pixels, key messages, resize and close"
