@@ -43,6 +43,9 @@ const Surface* window_pixels();
 // How many times the window's pixels were shown (presentations) so far.
 std::uint64_t frames_shown();
 
+// How many times the arrow cursor was set so far.
+std::uint64_t arrow_cursor_requests();
+
 // Replaces what happens when a wait can never end (default: a message on stderr and
 // exit with STALL_EXIT_CODE). An empty function restores the default.
 void set_stall_handler(std::function<void()> handler);

@@ -29,6 +29,7 @@ struct Desktop {
     Point cursor;
     std::set<std::uint32_t> keys_down;
     std::uint64_t frames = 0;
+    std::uint64_t arrow_requests = 0;
     std::function<void()> stall_handler;
 };
 Desktop desktop;
@@ -124,6 +125,8 @@ const Surface* window_pixels() { return window::client_surface(); }
 
 std::uint64_t frames_shown() { return desktop.frames; }
 
+std::uint64_t arrow_cursor_requests() { return desktop.arrow_requests; }
+
 void set_stall_handler(std::function<void()> handler) {
     desktop.stall_handler = std::move(handler);
 }
@@ -170,7 +173,7 @@ Rect window_rect() { return desktop.rect; }
 
 Point cursor_position() { return desktop.cursor; }
 
-void set_arrow_cursor() {}
+void set_arrow_cursor() { ++desktop.arrow_requests; }
 
 // Moves the clock to the next scheduled event and runs every event of that moment,
 // or to the deadline when it comes first.

@@ -4,6 +4,7 @@
 
 #include "display/display.h"
 #include "fixture.h"
+#include "platform/backend.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/window.h"
@@ -218,6 +219,36 @@ TEST_F(DisplayDeathTest, CloseButtonEndsTheProcessWithCodeZero) {
             std::exit(7);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+
+namespace {
+
+struct CursorCase {
+    int client_x, client_y;  // pointer relative to the client area's corner
+    bool arrow;
+};
+
+// The window procedure sets the arrow only with the pointer inside the client area,
+// both bounds included; elsewhere the default handling keeps the frame's cursors.
+TEST_F(DisplayTest, ArrowCursorOnlyOverTheClientArea) {
+    const CursorCase cases[] = {
+        {0, 0, true},     {383, 383, true}, {384, 384, true},  {192, 10, true},
+        {-1, 10, false},  {10, -1, false},  {385, 10, false},  {10, 385, false},
+        {-4, -27, false},
+    };
+    for (const CursorCase& c : cases) {
+        window_test::reset_all();
+        CREATEWIN(384, 384);
+        // Place the pointer without a move event, then ask as the window system would.
+        hl::script_mouse(0, c.client_x, c.client_y);
+        platform::backend::sleep_ms(0);
+        const std::uint64_t before = hl::arrow_cursor_requests();
+        WNDPROC(detail::HW, platform::WM_SETCURSOR, detail::HW, 1);
+        EXPECT_EQ(hl::arrow_cursor_requests() - before, c.arrow ? 1u : 0u)
+            << c.client_x << "," << c.client_y;
+    }
 }
 
 }  // namespace
