@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     }
     std::vector<driver::ScriptEvent> events;
     if (!options.keys_path.empty()) problem = driver::read_key_script(options.keys_path, events);
+    if (problem.empty()) problem = driver::check_shot_folders(options.shots);
     if (problem.empty()) problem = driver::open_state_file(options.state_path);
     if (problem.empty() && !options.sound_log_path.empty()) {
         problem = driver::start_sound_log(options.sound_log_path);

@@ -130,8 +130,9 @@ const char* usage() {
            "  --sound-log PATH   every sound command, one a line: time, space, command\n"
            "  --state PATH       the game's state as JSON at the end of the run\n"
            "  --screen WxH       screen size the window is centred on (1920x1080)\n"
-           "Exit status: the program's own (0, or 1 on an I/O error), 2 for bad options\n"
-           "or files, 3 when --until stopped the run.\n";
+           "Exit status: the program's own (0, or 1 on an I/O error; 1 also when an\n"
+           "output cannot be written), 2 for bad options or files, 3 when --until stopped\n"
+           "the run, 4 when the program waits for input that can never come.\n";
 }
 
 }  // namespace driver

@@ -3,8 +3,11 @@
 // the same time still give the picture.
 #include "apps/headless/schedule.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "apps/headless/shots.h"
 #include "platform/headless/headless.h"
@@ -31,6 +34,19 @@ void schedule_script(const std::vector<ScriptEvent>& events) {
                 break;
         }
     }
+}
+
+std::string check_shot_folders(const std::vector<ShotRequest>& shots) {
+    for (const ShotRequest& shot : shots) {
+        std::filesystem::path folder = std::filesystem::path(shot.path).parent_path();
+        if (folder.empty()) folder = ".";
+        std::error_code error;
+        if (!std::filesystem::is_directory(folder, error) || ::access(folder.c_str(), W_OK) != 0) {
+            return "cannot write " + shot.path + ": its folder " + folder.string() +
+                   " does not exist or cannot be written to";
+        }
+    }
+    return {};
 }
 
 void schedule_shots(const std::vector<ShotRequest>& shots) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "apps/headless/key_script.h"
@@ -17,6 +18,9 @@ constexpr int OUTPUT_EXIT_CODE = 1;
 
 // Hands every event to the headless backend, in file order.
 void schedule_script(const std::vector<ScriptEvent>& events);
+// Checks before the run that every picture's folder exists and can be written to.
+// Returns the problem with the first one that cannot, or an empty text.
+std::string check_shot_folders(const std::vector<ShotRequest>& shots);
 // Writes each picture when its time comes; a picture that cannot be written stops
 // the run with OUTPUT_EXIT_CODE.
 void schedule_shots(const std::vector<ShotRequest>& shots);

@@ -129,10 +129,10 @@ class Run:
                 if command.startswith("play ") and start <= ms <= end]
 
 
-def run(keys="", seed=7, until=None, shots=(), score=None, args=(), data=True):
+def run(keys="", seed=7, until=None, shots=(), score=None, args=(), data=True, outputs=True):
     """Runs the driver in a fresh folder. keys: the script text (None: no --keys).
     score: the score file's bytes before the run (None: no file). data=False leaves
-    out image/ and audio/."""
+    out image/ and audio/; outputs=False asks for no state file and no sound log."""
     with tempfile.TemporaryDirectory(prefix="quorvax_scenario_") as folder:
         if data:
             for name in ("image", "audio"):
@@ -140,8 +140,9 @@ def run(keys="", seed=7, until=None, shots=(), score=None, args=(), data=True):
         if score is not None:
             with open(os.path.join(folder, SCORE_FILE), "wb") as file:
                 file.write(score)
-        command = [driver_path, "--seed", str(seed), "--state", "state.json",
-                   "--sound-log", "sounds.log"]
+        command = [driver_path, "--seed", str(seed)]
+        if outputs:
+            command += ["--state", "state.json", "--sound-log", "sounds.log"]
         if keys is not None:
             with open(os.path.join(folder, "keys.txt"), "w") as file:
                 file.write(keys)
@@ -320,7 +321,8 @@ def name_entry_with_shift_backspace_and_the_twelve_character_limit():
     typing = [("A", 65), ("B", 66), ("C", 67), ("Backspace", BACKSPACE)]
     keys = type_keys(start, [vk for _, vk in typing])
     shifted_at = start + 300
-    keys += [f"{shifted_at} down {SHIFT}"] + tap(shifted_at + 50, ord("1")) + \
+    # Shift and 1 go down in the same millisecond: events are delivered in file order.
+    keys += [f"{shifted_at} down {SHIFT}"] + tap(shifted_at, ord("1")) + \
         tap(shifted_at + 100, LEFT_BRACKET) + [f"{shifted_at + 150} up {SHIFT}"]
     rest_at = shifted_at + 200
     keys += type_keys(rest_at, letters("DEFGHIJKLM"))   # 3 + 10 characters: M is the 13th
@@ -407,9 +409,12 @@ def bad_options_and_scripts_are_refused_before_the_run():
         ("unreadable keys file", None, ["--keys", "no_such.keys"], "cannot read keys file no_such.keys"),
         ("bad MS:PATH", "", ["--shot", "soon:a.png"], "--shot: \"soon:a.png\" is not MS:PATH"),
         ("bad WxH", "", ["--screen", "wide"], "--screen: \"wide\" is not WxH"),
+        ("state file in no folder", "", ["--state", "no/such/s.json"], "cannot write state file"),
+        ("sound log in no folder", "", ["--sound-log", "no/such/s.log"], "cannot write sound log"),
+        ("picture in no folder", "", ["--shot", "10:no/such/a.png"], "cannot write no/such/a.png"),
     ]
     for label, keys, args, message in cases:
-        result = run(keys, args=args)
+        result = run(keys, args=args, outputs=False)
         check_equal(result.status, 2, f"{label}: exit status")
         check(message in result.stderr, f"{label}: stderr {result.stderr!r} lacks {message!r}")
         check(result.score is None, f"{label}: the program did not start (no score file)")
@@ -417,8 +422,10 @@ def bad_options_and_scripts_are_refused_before_the_run():
 
 @scenario
 def until_stops_the_run_with_status_three():
-    stopped = run(script(tap(GAME_START, ENTER)), until=800)
+    stopped = run(script(tap(GAME_START, ENTER)), until=800, shots=(800, 900))
     check_equal(stopped.status, 3, "exit status")
+    check_equal(sorted(stopped.pictures), [800], "a picture at the stop time is still taken")
+    check("no picture for shot900.png" in stopped.stderr, "the picture after the stop is reported")
     check(stopped.state is not None and stopped.sounds, "state and sound log are written")
     check(all(ms <= 800 for ms, _ in stopped.sounds), "nothing sounds after the stop")
     ends_first = run(script(tap(100, ESCAPE)), until=100000)
