@@ -19,9 +19,10 @@ namespace {
 
 constexpr int USAGE_EXIT_CODE = 2;
 
-int refuse(const std::string& problem) {
-    std::fprintf(stderr, "quorvax-headless: %s\n(quorvax-headless --help lists the options)\n",
-                 problem.c_str());
+// Refuses the run before it starts; a problem with the options also points to --help.
+int refuse(const std::string& problem, bool with_options) {
+    std::fprintf(stderr, "quorvax-headless: %s\n", problem.c_str());
+    if (with_options) std::fputs("(quorvax-headless --help lists the options)\n", stderr);
     return USAGE_EXIT_CODE;
 }
 
@@ -30,7 +31,7 @@ int refuse(const std::string& problem) {
 int main(int argc, char** argv) {
     driver::Options options;
     std::string problem = driver::parse_options(std::vector<std::string>(argv + 1, argv + argc), options);
-    if (!problem.empty()) return refuse(problem);
+    if (!problem.empty()) return refuse(problem, true);
     if (options.help) {
         std::fputs(driver::usage(), stdout);
         return 0;
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
     if (problem.empty() && !options.sound_log_path.empty()) {
         problem = driver::start_sound_log(options.sound_log_path);
     }
-    if (!problem.empty()) return refuse(problem);
+    if (!problem.empty()) return refuse(problem, false);
 
     platform::headless::set_screen_size(options.screen_width, options.screen_height);
     driver::schedule_script(events);

@@ -476,6 +476,9 @@ def the_same_seed_and_script_give_the_same_run():
     first, second = run(GOLDEN_KEYS, seed=99), run(GOLDEN_KEYS, seed=99)
     check_equal(second.state, first.state, "state of the second run")
     check_equal(second.sounds, first.sounds, "sound log of the second run")
+    # The seed reaches the game: another one makes the invaders shoot otherwise.
+    other = run(GOLDEN_KEYS, seed=100)
+    check(other.state["BULLET"] != first.state["BULLET"], "another seed gives another game")
 
 
 @scenario
