@@ -246,7 +246,8 @@ def read_png(path):
 # Colours as a person sees them (r, g, b); the game writes them as 0x00BBGGRR.
 BLACK, WHITE = (0, 0, 0), (255, 255, 255)
 CYAN = (0, 255, 255)
-RED_INVADER = (255, 51, 51)
+ORANGE = (255, 153, 51)
+RED_INVADER = RED_RANK = (255, 51, 51)
 
 
 def text_row(picture, row, scale=2):
@@ -329,9 +330,18 @@ def name_entry_with_shift_backspace_and_the_twelve_character_limit():
     keys += [f"{rest_at + 600} down {SPACE}", f"{rest_at + 620} up {SPACE}"]
     end_at = rest_at + 700
     keys += tap(end_at, ENTER) + tap(end_at + 200, ESCAPE) + tap(end_at + 400, ESCAPE)
-    result = run(script(tap(GAME_START, ENTER), tap(IN_PLAY, ESCAPE), keys))
+    typing_shot, scores_shot = start + 250, end_at + 100
+    result = run(script(tap(GAME_START, ENTER), tap(IN_PLAY, ESCAPE), keys),
+                 shots=(typing_shot, scores_shot))
     check_equal(result.status, 0, "exit status after Escape on the menu")
     check_equal(result.state["PLAYERNAME"], "AB!DEFGHIJKL", "name typed")
+    typing = result.pictures[typing_shot]
+    check(ORANGE in text_row(typing, 10) and CYAN in text_row(typing, 12),
+          "name entry shows YOUR NAME in orange and the name in cyan")
+    scores = result.pictures[scores_shot]
+    check(WHITE in text_row(scores, 2) and RED_RANK in text_row(scores, 4),
+          "the high-score screen shows its title and the new first entry in red")
+    check_equal(text_row(scores, 6), {BLACK}, "no second entry")
     check_equal(result.plays(start, start + 200), [FIRE, FIRE, FIRE, HIT],
                 "sounds of A, B, C and Backspace")
     check_equal(result.plays(shifted_at, shifted_at + 150), [FIRE],
