@@ -156,7 +156,10 @@ def run(keys="", seed=7, until=None, shots=(), score=None, args=(), data=True, o
         for ms in shots:
             command += ["--shot", f"{ms}:shot{ms}.png"]
         command += list(args)
-        done = subprocess.run(command, cwd=folder, capture_output=True, timeout=300)
+        try:
+            done = subprocess.run(command, cwd=folder, capture_output=True, timeout=300)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the driver ran for more than 300 s of real time: {command}")
         return Run(done.returncode, done.stderr.decode(errors="replace"),
                    read_json(os.path.join(folder, "state.json")),
                    read_sounds(os.path.join(folder, "sounds.log")),
