@@ -43,6 +43,8 @@ struct MenuKeys {
     std::int32_t choose;
 };
 
+void PrintTo(const MenuKeys& k, std::ostream* os) { *os << k.name; }
+
 class MenuSelection : public ::testing::TestWithParam<MenuKeys> {};
 
 TEST_P(MenuSelection, ArrowsMoveTheMarkWithASoundOnlyWhenItMoves) {

@@ -20,6 +20,10 @@ struct Pace {
     bool ahead;
 };
 
+void PrintTo(const Pace& p, std::ostream* os) {
+    *os << p.frames << " frames, clock " << p.now << ", wave began " << p.start;
+}
+
 class FramesAhead : public ::testing::TestWithParam<Pace> {};
 
 TEST_P(FramesAhead, FrameNWaitsUntilTenNMillisecondsHavePassed) {
@@ -118,7 +122,8 @@ TEST_F(PlayLoop, AStallIsFollowedByAboutFiveFramesBackToBack) {
         if (game::play_wait() > 0) break;
         ++back_to_back;
     }
-    EXPECT_GE(back_to_back, 4u);
+    // Five frames make up the 50 ms; the wait that preceded the stall may add one.
+    EXPECT_GE(back_to_back, 5u);
     EXPECT_LE(back_to_back, 6u);
 }
 

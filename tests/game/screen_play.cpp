@@ -45,6 +45,8 @@ struct Spares {
     std::string number;        // the count drawn left of a single cannon
 };
 
+void PrintTo(const Spares& s, std::ostream* os) { *os << "LIFE " << s.life; }
+
 class SpareCannons : public Play, public ::testing::WithParamInterface<Spares> {};
 
 TEST_P(SpareCannons, StatusLineShowsCannonsOrOneCannonAndTheCount) {

@@ -45,6 +45,8 @@ struct Placement {
     int first_x;  // where the first character lands
 };
 
+void PrintTo(const Placement& p, std::ostream* os) { *os << p.name; }
+
 class Aligned : public Text, public ::testing::WithParamInterface<Placement> {};
 
 TEST_P(Aligned, FirstCharacterLandsAtItsColumnAndTheOthersFollow) {
