@@ -59,7 +59,8 @@ class NameEntry : public ::testing::Test {
 protected:
     void SetUp() override {
         score_test::open_window();
-        score_test::install_block_font();
+        saved_art_ = score_test::install_block_font();
+        game::DRAWBLANK = false;  // other suites may leave it set
         game::SHIFTON = false;
         game::GAMEOVER = true;
         game::SHIP = {40, 184, 0};
@@ -71,7 +72,10 @@ protected:
         // A name entry that never ends shows as a failure, not as a hung test.
         platform::headless::at_time(3000, [] { throw Stuck{}; });
     }
-    void TearDown() override { platform::headless::reset(); }
+    void TearDown() override {
+        score_test::restore_art(saved_art_);
+        score_test::open_window();
+    }
 
     // Scripts the strokes 7 ms apart from `from` on; returns the time after the last.
     static std::uint32_t script(const Strokes& strokes, std::uint32_t from = 20) {
@@ -82,6 +86,8 @@ protected:
         }
         return t;
     }
+
+    score_test::SavedArt saved_art_{};
 
     static void run() {
         try {

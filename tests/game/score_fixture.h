@@ -2,7 +2,9 @@
 // font made without image files, and a log of the sounds started.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,10 +24,17 @@ inline display::PBITMAP black_bitmap(std::uint32_t width, std::uint32_t height) 
     return display::COPYBMP(&shape, 0);
 }
 
+// The sprite pointers that the block font replaces, kept to be put back: other suites
+// of this program cut the real art once and rely on it staying.
+struct SavedArt {
+    display::PBITMAP main, blank, chars[96], shipx[3][3];
+};
+
 // The logical frame, the scratch cell and a font in which every glyph but the space is
 // a solid white block, so that a text shows as blocks of its colour whose places can
-// be read exactly. Other sprites stay null. Made once, installed for every test.
-inline void install_block_font() {
+// be read exactly; the cannon's explosion cells are blocks too. Other sprites are left
+// as they are. Made once; returns what it replaced.
+inline SavedArt install_block_font() {
     static display::PBITMAP main = black_bitmap(192, 192);
     static display::PBITMAP blank = black_bitmap(8, 8);
     static display::PBITMAP space = black_bitmap(8, 8);
@@ -34,13 +43,33 @@ inline void install_block_font() {
         display::BAR(b, 0, 0, 8, 8, 0xFFFFFF);
         return b;
     }();
+    SavedArt saved{game::BMPMAIN, game::BMPBLANK, {}, {}};
+    std::copy(std::begin(game::BMPCHAR), std::end(game::BMPCHAR), saved.chars);
+    for (int half = 0; half < 3; ++half) {
+        for (int frame = 0; frame < 3; ++frame) saved.shipx[half][frame] = game::BMPSHIPX[half][frame];
+    }
     game::BMPMAIN = main;
     game::BMPBLANK = blank;
     for (int code = 32; code <= 95; ++code) game::BMPCHAR[code] = code == 32 ? space : block;
+    for (int half = 1; half <= 2; ++half) {
+        for (int frame = 1; frame <= 2; ++frame) game::BMPSHIPX[half][frame] = block;
+    }
     display::BAR(game::BMPMAIN, 0, 0, 192, 192, 0);
+    return saved;
 }
 
-// A fresh headless window of 384 by 384 whose clock starts at 0.
+inline void restore_art(const SavedArt& saved) {
+    game::BMPMAIN = saved.main;
+    game::BMPBLANK = saved.blank;
+    std::copy(std::begin(saved.chars), std::end(saved.chars), game::BMPCHAR);
+    for (int half = 0; half < 3; ++half) {
+        for (int frame = 0; frame < 3; ++frame) game::BMPSHIPX[half][frame] = saved.shipx[half][frame];
+    }
+}
+
+// A fresh headless window of 384 by 384 whose clock starts at 0, with nothing
+// scripted. Tests call it again when they end, so that what they scripted cannot
+// reach the next test and a window is open for it.
 inline void open_window() {
     platform::headless::reset();
     platform::headless::set_virtual_now(0);

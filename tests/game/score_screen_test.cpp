@@ -13,6 +13,7 @@
 
 #include "display/display.h"
 #include "game/score/score_table.h"
+#include "game/screen/text.h"
 #include "platform/backend.h"
 #include "platform/headless/headless.h"
 #include "score_fixture.h"
@@ -53,13 +54,16 @@ class HighScoreScreen : public ::testing::Test {
 protected:
     void SetUp() override {
         score_test::open_window();
-        score_test::install_block_font();
+        saved_art_ = score_test::install_block_font();
+        game::DRAWBLANK = false;  // other suites may leave it set
         game::SCORENUM = 0;
     }
     void TearDown() override {
-        platform::headless::reset();
+        score_test::restore_art(saved_art_);
+        score_test::open_window();
         game::SCORENUM = 0;
     }
+    score_test::SavedArt saved_art_{};
 };
 
 TEST_F(HighScoreScreen, EmptyTableShowsOnlyTheTitle) {
