@@ -167,7 +167,9 @@ void SETFRESH(std::uint32_t period) { pw::set_timer(detail::HW, 0, period); }
 
 void SETTITLE(const std::string& text) { pw::set_caption(detail::HW, text); }
 
-std::uint32_t GETSCRWIDTH() { return static_cast<std::uint32_t>(pw::system_metrics().screen_width); }
+std::uint32_t GETSCRWIDTH() {
+    return static_cast<std::uint32_t>(pw::system_metrics().screen_width);
+}
 
 std::uint32_t GETSCRHEIGHT() {
     return static_cast<std::uint32_t>(pw::system_metrics().screen_height);

@@ -143,7 +143,6 @@ void queue_mouse_move(std::int32_t position) {
     post_message(MAIN_WINDOW, WM_MOUSEMOVE, 0, position);
 }
 
-
 void reset_queue() {
     queue.clear();
     timer = Timer{};

@@ -120,7 +120,8 @@ void deliver_key(const SDL_KeyboardEvent& key) {
 
 void client_size(int& width, int& height) {
     width = height = 0;
-    if (screen.renderer == nullptr || SDL_GetRendererOutputSize(screen.renderer, &width, &height) != 0) {
+    if (screen.renderer == nullptr ||
+        SDL_GetRendererOutputSize(screen.renderer, &width, &height) != 0) {
         SDL_GetWindowSize(screen.window, &width, &height);
     }
 }
