@@ -14,6 +14,23 @@ namespace game {
 const display::COLOR INVADERC[6] = {0, 0x3333FF, 0x33FFFF, 0x33FF33, 0xFF6633, 0xFF33FF};
 const display::COLOR WALLC = 0x3399FF;
 
+PBITMAP wall_sprite(std::int32_t column, std::int32_t row, std::int32_t state) {
+    const std::int32_t a = 9 - state / 10;  // hits taken from invader shots
+    const std::int32_t b = 9 - state % 10;  // hits taken from the cannon's shots
+    if (state <= 0) return nullptr;
+    if (column == 2 && row == 3) return BMPWALLT;
+    // A state the shield rules never produce has no picture; it is left out rather
+    // than read from beyond a table.
+    const bool corner = row == 1 && column != 2;
+    if (a < 0 || b < 0 || a + b > (corner ? 2 : 4)) return nullptr;
+    if (corner) return column == 1 ? BMPWALLT1[a][b] : BMPWALLT2[a][b];
+    return BMPWALLR[a][b];
+}
+
+PBITMAP bullet_sprite(std::int32_t slot, std::int32_t state) {
+    return BMPBULLET[slot][(state / 100) % BULLETHP[slot] + 1];
+}
+
 namespace {
 
 constexpr display::COLOR WHITE = 0xFFFFFF;
@@ -52,27 +69,6 @@ void draw_saucers() {
         for (std::int32_t i = 1; i <= 2; ++i) DRAWBMPC(cells[i], UFO1.x + 8 * (i - 1), UFO1.y, WHITE);
     }
 }
-
-}  // namespace
-
-PBITMAP wall_sprite(std::int32_t column, std::int32_t row, std::int32_t state) {
-    const std::int32_t a = 9 - state / 10;  // hits taken from invader shots
-    const std::int32_t b = 9 - state % 10;  // hits taken from the cannon's shots
-    if (state <= 0) return nullptr;
-    if (column == 2 && row == 3) return BMPWALLT;
-    // A state the shield rules never produce has no picture; it is left out rather
-    // than read from beyond a table.
-    const bool corner = row == 1 && column != 2;
-    if (a < 0 || b < 0 || a + b > (corner ? 2 : 4)) return nullptr;
-    if (corner) return column == 1 ? BMPWALLT1[a][b] : BMPWALLT2[a][b];
-    return BMPWALLR[a][b];
-}
-
-PBITMAP bullet_sprite(std::int32_t slot, std::int32_t state) {
-    return BMPBULLET[slot][(state / 100) % BULLETHP[slot] + 1];
-}
-
-namespace {
 
 void draw_walls() {
     for (std::int32_t k = 1; k <= 4; ++k) {
