@@ -18,11 +18,6 @@ void notify(Context& context) {
     if (context.changed) context.changed(context);
 }
 
-// The destination offsets [first, last) of a dest_size-long run starting at
-// dest_start whose pixels land on a dest_limit-wide surface and whose nearest source
-// pixel, source_start + offset * source_size / dest_size, lies inside the source's
-// source_limit. The source index never decreases along the run, so the offsets that
-// pass both tests form one interval.
 struct Span {
     i64 first = 0, last = 0;
 };
@@ -31,6 +26,11 @@ i64 source_index(i64 offset, i64 source_start, i64 source_size, i64 dest_size) {
     return source_start + offset * source_size / dest_size;
 }
 
+// The destination offsets [first, last) of a dest_size-long run starting at
+// dest_start whose pixels land on a dest_limit-wide surface and whose nearest source
+// pixel, source_start + offset * source_size / dest_size, lies inside the source's
+// source_limit. The source index never decreases along the run, so the offsets that
+// pass both tests form one interval.
 Span clip_span(i64 dest_start, i64 dest_size, i64 dest_limit, i64 source_start,
                i64 source_size, i64 source_limit) {
     Span span{std::max<i64>(0, -dest_start), std::min<i64>(dest_size, dest_limit - dest_start)};
