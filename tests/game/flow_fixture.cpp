@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 
 #include "display/display.h"
 #include "game/score/sounds.h"
@@ -100,7 +101,13 @@ Outcome run_child(const std::function<int()>& body, std::uint32_t watchdog_ms) {
             note("watchdog");
             std::_Exit(WATCHDOG_STATUS);
         });
-        const int status = body();
+        // Whatever happens, the child never returns into the test runner.
+        int status = EXCEPTION_STATUS;
+        try {
+            status = body();
+        } catch (const std::exception& error) {
+            note(std::string("exception ") + error.what());
+        }
         std::fflush(nullptr);
         std::_Exit(status);
     }

@@ -17,6 +17,8 @@ struct Outcome {
 
 // Exit status of a child that the watchdog stopped (the program never finished).
 constexpr int WATCHDOG_STATUS = 3;
+// Exit status of a child whose body threw (the exception is logged).
+constexpr int EXCEPTION_STATUS = 2;
 
 // Runs body in a child process; the child exits with body's result. The watchdog
 // stops it once the virtual clock has moved watchdog_ms past its start.
