@@ -96,13 +96,13 @@ def script(*parts):
     return "\n".join(lines) + "\n"
 
 
-def finish_game(name_at, name, then=0):
+def finish_game(name_at, name):
     """After a game has ended: type name from name_at, confirm it with Enter, leave the
     high-score screen with Escape and the menu with Escape. Returns the script lines."""
     keys = letters(name)
     enter_at = name_at + len(keys) * 50 + 100
     return (type_keys(name_at, keys) + tap(enter_at, ENTER) + tap(enter_at + 200, ESCAPE) +
-            tap(enter_at + 400 + then, ESCAPE))
+            tap(enter_at + 400, ESCAPE))
 
 
 def short_game(name="NEW"):
