@@ -81,6 +81,16 @@ TEST(MenuLoop, HoldingDownMovesTheMarkOnce) {
     EXPECT_EQ(lines_with(outcome, "sound "), Lines{"sound fire"});
 }
 
+TEST(MenuLoop, OnlyAKeyDownOfEscapeLeavesTheMenu) {
+    const Outcome outcome = run_program_with([](std::uint32_t start) {
+        platform::headless::script_key(start + 100, ESCAPE, false);  // a release alone
+        platform::headless::at_time(start + 300, [] { note("menu open"); });
+        press(start + 400, ESCAPE);
+    });
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(lines_with(outcome, "menu "), Lines{"menu open"});
+}
+
 TEST(MenuLoop, EnterStartsAGameAtWaveOneWithThreeLivesAndEscapeEndsIt) {
     const Outcome outcome = run_program_with([](std::uint32_t start) {
         const std::uint32_t go = start + 100;
@@ -136,7 +146,9 @@ TEST(MenuLoop, CaptionFollowsTheScreensAndTheClosingKeyIsNotSeenTwice) {
         press(start + 100, DOWN);
         press(start + 200, SPACE);   // the high-score screen
         press(start + 400, ESCAPE);  // closes it; the menu stays
-        platform::headless::at_time(start + 700, [] { note("menu still open"); });
+        platform::headless::at_time(start + 700, [] {
+            note("menu still open, choice " + std::to_string(game::CHOOSE));
+        });
         press(start + 800, ESCAPE);
         game::MENU();
         note("menu left");
@@ -146,7 +158,7 @@ TEST(MenuLoop, CaptionFollowsTheScreensAndTheClosingKeyIsNotSeenTwice) {
     EXPECT_EQ(lines_with(outcome, "caption "),
               (Lines{"caption Display unit default title", "caption Quorvax", "caption High Score",
                      "caption Quorvax"}));
-    EXPECT_EQ(lines_with(outcome, "menu "), (Lines{"menu still open", "menu left"}));
+    EXPECT_EQ(lines_with(outcome, "menu "), (Lines{"menu still open, choice 2", "menu left"}));
     EXPECT_EQ(lines_with(outcome, "sound "), (Lines{"sound fire", "sound hit", "sound hit"}));
 }
 
