@@ -180,15 +180,16 @@ TEST(MenuLoopDeathTest, CloseButtonDuringAGameExitsWithZero) {
 }
 
 TEST(MenuLoopDeathTest, MissingImagesStopWithStatusOneAndAMessage) {
+    const auto folder = std::filesystem::temp_directory_path() / "quorvax-no-images";
+    std::filesystem::create_directories(folder);
     EXPECT_EXIT(
         {
-            const auto folder = std::filesystem::temp_directory_path() / "quorvax-no-images";
-            std::filesystem::create_directories(folder);
             std::filesystem::current_path(folder);
             platform::headless::reset();
             std::exit(game::run_program());
         },
         ::testing::ExitedWithCode(1), "^quorvax: .*blank");
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
