@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libsdl2-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev libstb-dev
-          xvfb xauth xdotool x11-utils imagemagick)
+          xvfb xauth xdotool x11-utils imagemagick python3)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
