@@ -35,6 +35,8 @@ std::string alias(std::uint32_t handle) { return "s" + I2S(handle); }
 
 std::uint32_t SENDSTRING(const std::string& command) {
     const std::string text = command.substr(0, COMMAND_MAX);
+    // The device starts with the first command; without one the channels stay silent.
+    platform::backend::audio_start();
     platform::backend::audio_sync();
     platform::backend::audio_lock();
     platform::sound::send_command(text, detail::CA, detail::CAM);

@@ -3,6 +3,8 @@
 // the real clock instead, so that sounds still end when they would have.
 #include <SDL.h>
 
+#include <cstdlib>
+
 #include "platform/backend.h"
 #include "platform/mixer.h"
 #include "platform/wav_decode.h"
@@ -24,6 +26,15 @@ std::uint32_t last_sync = 0;
 void fill(void*, Uint8* stream, int length) {
     mixer::mix(reinterpret_cast<std::int16_t*>(stream),
                static_cast<std::size_t>(length) / (sizeof(std::int16_t) * MIX_CHANNELS));
+}
+
+// The program ends through exit() from anywhere (the close button included). The
+// device's thread must stop mixing before the channel table is destroyed, so the
+// device is closed by a handler registered after the table was made, which exit()
+// runs first.
+void close_device() {
+    if (device != 0) SDL_CloseAudioDevice(device);
+    device = 0;
 }
 
 SDL_AudioDeviceID open_device() {
@@ -50,6 +61,7 @@ bool audio_start() {
     if (!started) {
         started = true;
         device = open_device();
+        if (device != 0) std::atexit(close_device);
     }
     return device != 0;
 }

@@ -13,6 +13,8 @@
 #include "display/display.h"
 #include "platform/backend.h"
 
+#include <SDL.h>
+
 namespace {
 
 // Plays a 100 ms sound and waits for it to end, for at most ten seconds of real time.
@@ -53,6 +55,18 @@ TEST_P(SdlAudio, StartsWithoutHangingAndSoundsEnd) {
                                      started == (driver.device == Device::YES);
             const bool ended = plays_to_the_end();
             std::exit(!as_expected ? 2 : ended ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// The game never starts the device itself: its first sound command does.
+TEST(SdlAudioStart, FirstSoundCommandOpensTheDevice) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            display::LOADAUDIO("audio\\missing.wav");
+            std::exit(SDL_WasInit(SDL_INIT_AUDIO) != 0 ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
