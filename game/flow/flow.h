@@ -29,8 +29,11 @@ int run_program();
 // clock that wraps during a wave keeps the pace.
 bool frames_ahead(std::uint32_t frames, std::uint32_t now, std::uint32_t start);
 
-// One logical frame of a wave: the frame operation the phase calls for, then the
-// tempo test that may march the formation.
+// The frame operation the wave's phase calls for: the start or end wait, the
+// cannon's explosion, or a frame of play.
+void simulate_frame();
+// One logical frame of a wave: simulate_frame, then the tempo test that may march
+// the formation.
 void play_frame();
 // The play loop's wait: while the simulation is ahead of the clock, fetch a message,
 // let the cannon controls read it when play is on, and redraw. Returns the number of

@@ -16,7 +16,7 @@ bool frames_ahead(std::uint32_t frames, std::uint32_t now, std::uint32_t start) 
            static_cast<long double>(elapsed) * static_cast<long double>(FRAMESPEED);
 }
 
-void play_frame() {
+void simulate_frame() {
     if (STARTNUM < WAITFRAME || INVADERNUM == 0) {
         NEXTFRAMEWAIT();
     } else if (SHIP.state < 0) {
@@ -24,6 +24,10 @@ void play_frame() {
     } else {
         NEXTFRAME();
     }
+}
+
+void play_frame() {
+    simulate_frame();
     if (static_cast<long double>(STEPNUM) > tempo_threshold()) NEXTSTEP();
 }
 

@@ -1,5 +1,6 @@
 // The frame operations and the phases of a wave: the start wait, the cannon's
 // explosion taking a life at its end, the end wait, and what stands still meanwhile.
+#include "game/flow/flow.h"
 #include "sim_fixture.h"
 
 namespace {
@@ -10,27 +11,16 @@ using sim_test::SimTest;
 
 using Frames = SimTest;
 
-// The play loop's choice of frame operation.
-void run_frame() {
-    if (STARTNUM < WAITFRAME || INVADERNUM == 0) {
-        NEXTFRAMEWAIT();
-    } else if (SHIP.state < 0) {
-        NEXTFRAMEHIT();
-    } else {
-        NEXTFRAME();
-    }
-}
-
 TEST_F(Frames, StartWaitBringsTheCannonAndTheFirstStepAtFrame128) {
     INITLEVEL();
-    for (int i = 0; i < 127; ++i) run_frame();
+    for (int i = 0; i < 127; ++i) simulate_frame();
     EXPECT_EQ(STARTNUM, 127u);
     EXPECT_EQ(SHIP.state, 0);
     EXPECT_EQ(MOVENUM, 0u);
     EXPECT_EQ(STEPNUM, 0u);
     EXPECT_TRUE(sim_test::sounds().empty());
     EXPECT_TRUE(sim_test::draw_ranges().empty());
-    run_frame();
+    simulate_frame();
     EXPECT_EQ(STARTNUM, WAITFRAME);
     EXPECT_EQ(FRAMENUM, 128u);
     EXPECT_EQ(SHIP.state, 1);
@@ -38,7 +28,7 @@ TEST_F(Frames, StartWaitBringsTheCannonAndTheFirstStepAtFrame128) {
     EXPECT_EQ(INVADER[1][1].x, 4);
     EXPECT_EQ(sim_test::sounds(), std::vector<std::string>{"PLAYWAV note1"});
     // From now on frames of play count towards the next step.
-    run_frame();
+    simulate_frame();
     EXPECT_EQ(FRAMENUM, 129u);
     EXPECT_EQ(STEPNUM, 1u);
     EXPECT_EQ(STARTNUM, WAITFRAME);
@@ -59,13 +49,13 @@ TEST_F(Frames, ExplosionTakesTheLifeAtItsEnd) {
         BULLETSHIP = ACTOR{100, 120, 1};
         BULLET[1] = ACTOR{62, 180, 2311};
         BULLET[3] = ACTOR{150, 60, 535};
-        for (int i = 0; i < 127; ++i) run_frame();
+        for (int i = 0; i < 127; ++i) simulate_frame();
         EXPECT_EQ(LIFE, c.lives);
         EXPECT_EQ(SHIP.state, -1);
         EXPECT_EQ(BULLET[3].state, 535);
         EXPECT_EQ(BULLETSHIP.y, 120);
         EXPECT_EQ(STEPNUM, 0u);
-        run_frame();
+        simulate_frame();
         EXPECT_EQ(LIFE, c.lives_after);
         EXPECT_EQ(GAMEOVER, c.game_over);
         EXPECT_EQ(SHIP.state, 1);
@@ -87,7 +77,7 @@ TEST_F(Frames, EndWaitLasts128FramesAndMovesNothing) {
     GETINVADERNUM();
     BULLET[2] = ACTOR{40, 100, 734};
     UFO2 = ACTOR{50, 8, 3};
-    for (int i = 0; i < 128; ++i) run_frame();
+    for (int i = 0; i < 128; ++i) simulate_frame();
     EXPECT_EQ(ENDNUM, WAITFRAME);
     EXPECT_EQ(INVADER[4][2].state, -20);
     EXPECT_EQ(BULLET[2].y, 100);
@@ -120,7 +110,7 @@ TEST_F(Frames, LastInvaderAndCannonHitInOneFrame) {
     EXPECT_EQ(BULLET[2].y, INVADER[3][1].y + 8);
     EXPECT_EQ(sim_test::sounds(), (std::vector<std::string>{"PLAYWAV hit", "PLAYWAV lose"}));
 
-    for (int i = 0; i < 128; ++i) run_frame();
+    for (int i = 0; i < 128; ++i) simulate_frame();
     EXPECT_EQ(ENDNUM, WAITFRAME);
     EXPECT_EQ(SHIP.state, -SHIPFRAME);
     EXPECT_EQ(LIFE, 3);
